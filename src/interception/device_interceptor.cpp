@@ -1,0 +1,46 @@
+// The device methods the effect replaces: each records or decides through the
+// water and resources code, then passes the game's call on unchanged.
+#include "interception/device_interceptor.h"
+
+#include "water/classification.h"
+
+namespace d3d8water {
+
+HRESULT DeviceInterceptor::TestCooperativeLevel() { return real()->TestCooperativeLevel(); }
+
+HRESULT DeviceInterceptor::Reset(D3DPRESENT_PARAMETERS* pPresentationParameters) {
+    return real()->Reset(pPresentationParameters);
+}
+
+HRESULT DeviceInterceptor::BeginScene() { return real()->BeginScene(); }
+
+HRESULT DeviceInterceptor::SetTransform(D3DTRANSFORMSTATETYPE State, const D3DMATRIX* pMatrix) {
+    recordTransform(State, pMatrix);
+    return real()->SetTransform(State, pMatrix);
+}
+
+HRESULT DeviceInterceptor::SetRenderState(D3DRENDERSTATETYPE State, DWORD Value) {
+    return real()->SetRenderState(State, Value);
+}
+
+HRESULT DeviceInterceptor::SetTexture(DWORD Stage, IDirect3DBaseTexture8* pTexture) {
+    recordTexture(pTexture);
+    return real()->SetTexture(Stage, pTexture);
+}
+
+HRESULT DeviceInterceptor::DrawIndexedPrimitive(D3DPRIMITIVETYPE PrimitiveType, UINT MinIndex,
+                                                UINT NumVertices, UINT StartIndex, UINT PrimitiveCount) {
+    return real()->DrawIndexedPrimitive(PrimitiveType, MinIndex, NumVertices, StartIndex, PrimitiveCount);
+}
+
+HRESULT DeviceInterceptor::SetStreamSource(UINT StreamNumber, IDirect3DVertexBuffer8* pStreamData, UINT Stride) {
+    recordStreamSource(pStreamData, Stride);
+    return real()->SetStreamSource(StreamNumber, pStreamData, Stride);
+}
+
+HRESULT DeviceInterceptor::SetIndices(IDirect3DIndexBuffer8* pIndexData, UINT BaseVertexIndex) {
+    recordIndices(pIndexData, BaseVertexIndex);
+    return real()->SetIndices(pIndexData, BaseVertexIndex);
+}
+
+}  // namespace d3d8water

@@ -1,0 +1,67 @@
+// Direct3D 8 result codes, flags and tokens that the library and its tools use.
+// C(type, name, value): one table for the declarations and the value check.
+#pragma once
+
+#include "platform/d3d8/enums.h"
+#include "platform/d3d8/win_types.h"
+
+#define D3D8_CONSTANTS(C) \
+    C(UINT, D3D_SDK_VERSION, 220) \
+    C(UINT, D3DADAPTER_DEFAULT, 0) \
+    C(HRESULT, D3D_OK, 0) \
+    C(HRESULT, D3DERR_WRONGTEXTUREFORMAT, 0x88760818u) \
+    C(HRESULT, D3DERR_UNSUPPORTEDCOLOROPERATION, 0x88760819u) \
+    C(HRESULT, D3DERR_CONFLICTINGRENDERSTATE, 0x88760821u) \
+    C(HRESULT, D3DERR_TOOMANYOPERATIONS, 0x8876081Du) \
+    C(HRESULT, D3DERR_DRIVERINTERNALERROR, 0x88760827u) \
+    C(HRESULT, D3DERR_OUTOFVIDEOMEMORY, 0x8876017Cu) \
+    C(HRESULT, D3DERR_DEVICELOST, 0x88760868u) \
+    C(HRESULT, D3DERR_DEVICENOTRESET, 0x88760869u) \
+    C(HRESULT, D3DERR_NOTAVAILABLE, 0x8876086Au) \
+    C(HRESULT, D3DERR_INVALIDDEVICE, 0x8876086Bu) \
+    C(HRESULT, D3DERR_INVALIDCALL, 0x8876086Cu) \
+    C(HRESULT, D3DERR_NOTFOUND, 0x88760866u) \
+    C(HRESULT, D3DERR_MOREDATA, 0x88760867u) \
+    C(HRESULT, E_OUTOFMEMORY, 0x8007000Eu) \
+    C(HRESULT, E_NOINTERFACE, 0x80004002u) \
+    C(HRESULT, E_FAIL, 0x80004005u) \
+    C(DWORD, D3DCREATE_FPU_PRESERVE, 0x2) \
+    C(DWORD, D3DCREATE_MULTITHREADED, 0x4) \
+    C(DWORD, D3DCREATE_PUREDEVICE, 0x10) \
+    C(DWORD, D3DCREATE_SOFTWARE_VERTEXPROCESSING, 0x20) \
+    C(DWORD, D3DCREATE_HARDWARE_VERTEXPROCESSING, 0x40) \
+    C(DWORD, D3DCREATE_MIXED_VERTEXPROCESSING, 0x80) \
+    C(DWORD, D3DUSAGE_RENDERTARGET, 0x1) \
+    C(DWORD, D3DUSAGE_DEPTHSTENCIL, 0x2) \
+    C(DWORD, D3DUSAGE_WRITEONLY, 0x8) \
+    C(DWORD, D3DUSAGE_DYNAMIC, 0x200) \
+    C(DWORD, D3DCLEAR_TARGET, 0x1) \
+    C(DWORD, D3DCLEAR_ZBUFFER, 0x2) \
+    C(DWORD, D3DCLEAR_STENCIL, 0x4) \
+    C(DWORD, D3DLOCK_READONLY, 0x10) \
+    C(DWORD, D3DLOCK_NOSYSLOCK, 0x800) \
+    C(DWORD, D3DLOCK_DISCARD, 0x2000) \
+    C(DWORD, D3DCLIPPLANE0, 0x1) \
+    C(DWORD, D3DFVF_XYZ, 0x2) \
+    C(DWORD, D3DFVF_DIFFUSE, 0x40) \
+    C(DWORD, D3DFVF_TEX1, 0x100) \
+    C(D3DTRANSFORMSTATETYPE, D3DTS_WORLD, 256)
+
+namespace d3d8 {
+
+#define D3D8_DECLARE_CONSTANT(type, name, value) inline constexpr type name = static_cast<type>(value);
+D3D8_CONSTANTS(D3D8_DECLARE_CONSTANT)
+#undef D3D8_DECLARE_CONSTANT
+
+// Vertex shader declaration tokens (D3DVSD_*).
+inline constexpr DWORD vertexDeclarationStream(DWORD stream) { return 0x20000000u | stream; }
+inline constexpr DWORD vertexDeclarationRegister(DWORD reg, DWORD type) { return 0x40000000u | (type << 16) | reg; }
+inline constexpr DWORD vertexDeclarationEnd() { return 0xFFFFFFFFu; }
+inline constexpr DWORD D3DVSDT_FLOAT3 = 0x02;
+inline constexpr DWORD D3DVSDT_D3DCOLOR = 0x04;
+inline constexpr DWORD D3DVSDE_POSITION = 0;
+inline constexpr DWORD D3DVSDE_DIFFUSE = 5;
+
+inline constexpr bool succeeded(HRESULT hr) { return hr >= 0; }
+
+}  // namespace d3d8

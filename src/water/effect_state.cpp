@@ -1,0 +1,7 @@
+#include "water/effect_state.h"
+
+namespace d3d8water {
+
+EffectState effectState;
+
+}  // namespace d3d8water
