@@ -2,14 +2,15 @@
 // water and resources code, then passes the game's call on unchanged.
 #include "interception/device_interceptor.h"
 
+#include "resources/device_loss.h"
 #include "water/classification.h"
 
 namespace d3d8water {
 
-HRESULT DeviceInterceptor::TestCooperativeLevel() { return real()->TestCooperativeLevel(); }
+HRESULT DeviceInterceptor::TestCooperativeLevel() { return testCooperativeLevel(); }
 
 HRESULT DeviceInterceptor::Reset(D3DPRESENT_PARAMETERS* pPresentationParameters) {
-    return real()->Reset(pPresentationParameters);
+    return resetDevice(pPresentationParameters);
 }
 
 HRESULT DeviceInterceptor::BeginScene() { return real()->BeginScene(); }

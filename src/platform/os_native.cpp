@@ -27,6 +27,7 @@ std::uint32_t milliseconds() { return native::doubles().clock; }
 
 void showMessageBox(const char* text, const char* caption) {
     native::doubles().messageBoxes += std::string(caption) + ": " + text + "\n";
+    if (native::doubles().onMessageBox) native::doubles().onMessageBox();
     std::fprintf(stderr, "MessageBoxA(NULL, \"%s\", \"%s\", 0)\n", text, caption);
     std::fflush(stderr);
 }

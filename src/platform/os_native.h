@@ -17,6 +17,8 @@ struct Doubles {
     std::uint32_t clock = 0;
     // Every message box shown, as "caption: text" lines.
     std::string messageBoxes;
+    // Runs as a box is shown (a death test reports what it needs to see here).
+    std::function<void()> onMessageBox;
 };
 
 // The one set of doubles; reset() puts every field back to its default.

@@ -55,6 +55,10 @@ struct EffectState {
     UINT reflectionHeight = 0;
     IDirect3DSurface8* backBufferSurface = nullptr;
     IDirect3DSurface8* backDepthSurface = nullptr;
+    // Whether the shaders, the reflection target and the two device surfaces
+    // are held (since device creation or a successful Reset) or given back
+    // (since TestCooperativeLevel): nothing is given back twice or used after.
+    bool effectResourcesHeld = false;
 
     // Tracked game state. Buffers and texture are recorded without a reference.
     D3DMATRIX worldMatrix{};

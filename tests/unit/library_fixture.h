@@ -4,13 +4,16 @@
 
 #include <gtest/gtest.h>
 
+#include <regex>
 #include <sstream>
+#include <vector>
 #include <string>
 
 #include "diagnostics/diagnostic_log.h"
 #include "fake/fake_runtime.h"
 #include "interception/direct3d_create.h"
 #include "platform/os_native.h"
+#include "test_assets.h"
 #include "water/effect_state.h"
 
 namespace d3d8water::testing {
@@ -55,6 +58,45 @@ protected:
         return params;
     }
 
+    // Log names for the effect's own fields, whose addresses the library passes.
+    void nameEffectFields() {
+        EffectState& s = effectState;
+        runtime.name(&s.backDepthSurface, "&backDepthSurface");
+        runtime.name(&s.backBufferSurface, "&backBufferSurface");
+        runtime.name(&s.reflectionTexture, "&reflectionTexture");
+        runtime.name(&s.reflectionSurface, "&reflectionSurface");
+        runtime.name(&s.reflectionDepthSurface, "&reflectionDepthSurface");
+        runtime.name(&s.waterPixelShader, "&waterPixelShader");
+        runtime.name(&s.nightPixelShader, "&nightPixelShader");
+        runtime.name(&s.brightPixelShader, "&brightPixelShader");
+        runtime.name(&s.sunsetPixelShader, "&sunsetPixelShader");
+        runtime.name(&s.waterVertexShader, "&waterVertexShader");
+        runtime.name(&s.savedVertexShader, "&savedVertexShader");
+        runtime.name(EffectState::waterVertexDeclaration, "waterVertexDeclaration");
+        runtime.name(s.halfConstant, "halfConstant");
+        runtime.name(s.tilingConstant, "tilingConstant");
+        runtime.name(s.cameraPositionConstant, "cameraPositionConstant");
+        runtime.name(s.fogColorConstant, "fogColorConstant");
+        runtime.name(&s.waterColor, "waterColor");
+        for (int i = 0; i < normalMapFrameCount; ++i)
+            runtime.name(&s.normalMaps[i], "&normalMaps[" + std::to_string(i) + "]");
+    }
+
+    // The log with every pointer that has no name shown as "ptr".
+    static std::vector<std::string> masked(std::vector<std::string> lines) {
+        for (auto& line : lines) line = std::regex_replace(line, std::regex("0x[0-9a-f]{6,}"), "ptr");
+        return lines;
+    }
+
+    // The library's address form of a pointer: upper-case hex, no prefix.
+    static std::string address(const void* pointer) {
+        std::ostringstream text;
+        DiagnosticLog log;
+        log.redirect(&text);
+        log << pointer;
+        return text.str();
+    }
+
     std::string takeOutput() {
         std::string text = output.str();
         output.str({});
@@ -62,6 +104,7 @@ protected:
     }
 
     CleanProcess clean;
+    AssetDirectory assets;
     fake::Runtime runtime;
     std::ostringstream output;
 };

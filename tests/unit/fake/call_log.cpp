@@ -34,7 +34,12 @@ std::vector<std::string> CallLog::without(const std::vector<std::string>& method
 bool Scripts::takeKey(const std::string& key, std::int64_t& result) {
     auto once = once_.find(key);
     if (once != once_.end() && !once->second.empty()) {
-        result = once->second.front();
+        auto& [skip, scripted] = once->second.front();
+        if (skip > 0) {
+            --skip;
+            return false;
+        }
+        result = scripted;
         once->second.pop_front();
         return true;
     }

@@ -35,14 +35,15 @@ std::string methodOf(const std::string& line);
 // out-parameters with the byte 0xA5 and return it.
 class Scripts {
 public:
-    void once(const std::string& key, std::int64_t result) { once_[key].push_back(result); }
+    // The result for one call: the next matching call, or the one after `skip` more.
+    void once(const std::string& key, std::int64_t result, int skip = 0) { once_[key].push_back({skip, result}); }
     void always(const std::string& key, std::int64_t result) { always_[key] = result; }
     void clear() { once_.clear(); always_.clear(); }
     bool take(const std::string& object, const std::string& method, std::int64_t& result);
 
 private:
     bool takeKey(const std::string& key, std::int64_t& result);
-    std::map<std::string, std::deque<std::int64_t>> once_;
+    std::map<std::string, std::deque<std::pair<int, std::int64_t>>> once_;
     std::map<std::string, std::int64_t> always_;
 };
 

@@ -1,0 +1,82 @@
+#include "resources/device_creation.h"
+
+#include <string>
+
+#include "d3dx/texture_from_file.h"
+#include "diagnostics/diagnostic_log.h"
+#include "diagnostics/fatal_resource_error.h"
+#include "interception/device_interceptor.h"
+#include "resources/effect_resources.h"
+#include "water/effect_state.h"
+
+namespace d3d8water {
+
+namespace {
+
+// The earlier device's effect objects, so the library does not keep it alive.
+void giveBackEarlierDevice() {
+    releaseEffectResources();
+    for (IDirect3DTexture8*& frame : effectState.normalMaps) {
+        if (frame) frame->Release();
+        frame = nullptr;
+    }
+}
+
+// The reflection takes the size of the device's depth-stencil surface, or of
+// its render target when the device was made without one.
+void recordReflectionSize() {
+    EffectState& s = effectState;
+    IDirect3DSurface8* sized = s.backDepthSurface ? s.backDepthSurface : s.backBufferSurface;
+    D3DSURFACE_DESC desc{};
+    if (sized) sized->GetDesc(&desc);
+    s.reflectionWidth = desc.Width;
+    s.reflectionHeight = desc.Height;
+    diagnosticLog << s.reflectionWidth << " " << s.reflectionHeight << endLine;
+}
+
+void clearReflectionTarget() {
+    EffectState& s = effectState;
+    s.realDevice->SetRenderTarget(s.reflectionSurface, s.reflectionDepthSurface);
+    s.realDevice->Clear(0, nullptr, D3DCLEAR_TARGET | D3DCLEAR_ZBUFFER, 0xFFFFFFFF, 1.0f, 0);
+    s.realDevice->SetRenderTarget(s.backBufferSurface, s.backDepthSurface);
+}
+
+}  // namespace
+
+void loadNormalMaps() {
+    for (int frame = 0; frame < normalMapFrameCount; ++frame) {
+        std::string name = "water_normal_" + std::to_string(frame) + ".dds";
+        if (D3DXCreateTextureFromFileA(effectState.realDevice, name.c_str(), &effectState.normalMaps[frame]) !=
+            D3D_OK)
+            fatalResourceError("Can't load texture", "Can't load");
+    }
+}
+
+HRESULT createDevice(UINT adapter, D3DDEVTYPE deviceType, HWND focusWindow,
+                     D3DPRESENT_PARAMETERS* presentationParameters, IDirect3DDevice8** returnedDevice) {
+    EffectState& s = effectState;
+    IDirect3DDevice8* device = nullptr;
+    // Whatever the game asked for: the water pass switches software vertex
+    // processing, which only a mixed-mode device accepts.
+    HRESULT result = s.realDirect3D->CreateDevice(adapter, deviceType, focusWindow,
+                                                  D3DCREATE_MIXED_VERTEXPROCESSING, presentationParameters,
+                                                  &device);
+    if (result != D3D_OK || !device) {
+        if (returnedDevice) *returnedDevice = nullptr;
+        return result;
+    }
+    giveBackEarlierDevice();
+    s.realDevice = device;
+    if (returnedDevice) *returnedDevice = new DeviceInterceptor();
+
+    saveDeviceSurfaces();
+    recordReflectionSize();
+    loadEffectShaders(true);
+    loadNormalMaps();
+    createReflectionTarget();
+    s.effectResourcesHeld = true;
+    clearReflectionTarget();
+    return result;
+}
+
+}  // namespace d3d8water

@@ -1,0 +1,84 @@
+#include "resources/effect_resources.h"
+
+#include "diagnostics/diagnostic_log.h"
+#include "diagnostics/fatal_resource_error.h"
+#include "resources/shader_loading.h"
+#include "water/deferred_queue.h"
+#include "water/effect_state.h"
+
+namespace d3d8water {
+
+void saveDeviceSurfaces() {
+    EffectState& s = effectState;
+    s.backDepthSurface = nullptr;
+    s.backBufferSurface = nullptr;
+    s.realDevice->GetDepthStencilSurface(&s.backDepthSurface);
+    s.realDevice->GetRenderTarget(&s.backBufferSurface);
+    diagnosticLog << static_cast<const void*>(s.backDepthSurface) << " "
+                  << static_cast<const void*>(s.backBufferSurface) << endLine;
+}
+
+void createReflectionTarget() {
+    EffectState& s = effectState;
+    s.reflectionTexture = nullptr;
+    s.reflectionSurface = nullptr;
+    s.reflectionDepthSurface = nullptr;
+    if (s.realDevice->CreateTexture(s.reflectionWidth, s.reflectionHeight, 1, D3DUSAGE_RENDERTARGET,
+                                    D3DFMT_X8R8G8B8, D3DPOOL_DEFAULT, &s.reflectionTexture) != D3D_OK)
+        fatalResourceError("Error creating texture", "Can't create");
+    s.reflectionTexture->GetSurfaceLevel(0, &s.reflectionSurface);
+    if (s.realDevice->CreateDepthStencilSurface(s.reflectionWidth, s.reflectionHeight, D3DFMT_D24S8,
+                                                D3DMULTISAMPLE_NONE, &s.reflectionDepthSurface) != D3D_OK)
+        fatalResourceError("Error creating DSS", "Can't create");
+}
+
+void loadEffectShaders(bool atDeviceCreation) {
+    EffectState& s = effectState;
+    loadPixelShader("testPS.pso", s.waterPixelShader);
+    if (atDeviceCreation) diagnosticLog << "n\n";
+    loadPixelShader("testPS_night.pso", s.nightPixelShader);
+    loadPixelShader("testPS_x2.pso", s.brightPixelShader);
+    loadPixelShader("testPS_sunset.pso", s.sunsetPixelShader);
+    loadVertexShader("testVS.vso", s.waterVertexShader);
+}
+
+void recreateEffectResources() {
+    saveDeviceSurfaces();
+    createReflectionTarget();
+    loadEffectShaders(false);
+    effectState.effectResourcesHeld = true;
+}
+
+namespace {
+template <class Object> void giveBack(Object*& object) {
+    if (object) object->Release();
+    object = nullptr;
+}
+
+void deleteShader(DWORD& handle, bool pixel) {
+    if (handle) {
+        if (pixel) effectState.realDevice->DeletePixelShader(handle);
+        else effectState.realDevice->DeleteVertexShader(handle);
+    }
+    handle = 0;
+}
+}  // namespace
+
+void releaseEffectResources() {
+    EffectState& s = effectState;
+    if (!s.effectResourcesHeld) return;
+    s.effectResourcesHeld = false;
+    giveBack(s.backBufferSurface);
+    giveBack(s.backDepthSurface);
+    giveBack(s.reflectionSurface);
+    giveBack(s.reflectionTexture);
+    giveBack(s.reflectionDepthSurface);
+    dropDeferredDraws();
+    deleteShader(s.waterPixelShader, true);
+    deleteShader(s.nightPixelShader, true);
+    deleteShader(s.brightPixelShader, true);
+    deleteShader(s.sunsetPixelShader, true);
+    deleteShader(s.waterVertexShader, false);
+}
+
+}  // namespace d3d8water
