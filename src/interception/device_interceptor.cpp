@@ -1,9 +1,12 @@
-// The device methods the effect replaces: each records or decides through the
-// water and resources code, then passes the game's call on unchanged.
+// The device methods the effect replaces: each hands the call to the water or
+// resources code, which records and decides, then passes it on unchanged.
 #include "interception/device_interceptor.h"
 
 #include "resources/device_loss.h"
 #include "water/classification.h"
+#include "water/draw_deferral.h"
+#include "water/frame_start.h"
+#include "water/render_state.h"
 
 namespace d3d8water {
 
@@ -13,7 +16,7 @@ HRESULT DeviceInterceptor::Reset(D3DPRESENT_PARAMETERS* pPresentationParameters)
     return resetDevice(pPresentationParameters);
 }
 
-HRESULT DeviceInterceptor::BeginScene() { return real()->BeginScene(); }
+HRESULT DeviceInterceptor::BeginScene() { return beginScene(); }
 
 HRESULT DeviceInterceptor::SetTransform(D3DTRANSFORMSTATETYPE State, const D3DMATRIX* pMatrix) {
     recordTransform(State, pMatrix);
@@ -21,7 +24,7 @@ HRESULT DeviceInterceptor::SetTransform(D3DTRANSFORMSTATETYPE State, const D3DMA
 }
 
 HRESULT DeviceInterceptor::SetRenderState(D3DRENDERSTATETYPE State, DWORD Value) {
-    return real()->SetRenderState(State, Value);
+    return setRenderState(this, State, Value);
 }
 
 HRESULT DeviceInterceptor::SetTexture(DWORD Stage, IDirect3DBaseTexture8* pTexture) {
@@ -31,7 +34,7 @@ HRESULT DeviceInterceptor::SetTexture(DWORD Stage, IDirect3DBaseTexture8* pTextu
 
 HRESULT DeviceInterceptor::DrawIndexedPrimitive(D3DPRIMITIVETYPE PrimitiveType, UINT MinIndex,
                                                 UINT NumVertices, UINT StartIndex, UINT PrimitiveCount) {
-    return real()->DrawIndexedPrimitive(PrimitiveType, MinIndex, NumVertices, StartIndex, PrimitiveCount);
+    return drawIndexedPrimitive(PrimitiveType, MinIndex, NumVertices, StartIndex, PrimitiveCount);
 }
 
 HRESULT DeviceInterceptor::SetStreamSource(UINT StreamNumber, IDirect3DVertexBuffer8* pStreamData, UINT Stride) {

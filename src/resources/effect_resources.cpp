@@ -3,6 +3,7 @@
 #include "diagnostics/diagnostic_log.h"
 #include "diagnostics/fatal_resource_error.h"
 #include "resources/shader_loading.h"
+#include "water/classification.h"
 #include "water/deferred_queue.h"
 #include "water/effect_state.h"
 
@@ -66,6 +67,10 @@ void deleteShader(DWORD& handle, bool pixel) {
 
 void releaseEffectResources() {
     EffectState& s = effectState;
+    // What the effect holds of the game's (the queued buffers, the last bound
+    // texture) goes every time: the game's Reset needs it gone too.
+    dropDeferredDraws();
+    forgetRecordedTexture();
     if (!s.effectResourcesHeld) return;
     s.effectResourcesHeld = false;
     giveBack(s.backBufferSurface);
@@ -73,7 +78,6 @@ void releaseEffectResources() {
     giveBack(s.reflectionSurface);
     giveBack(s.reflectionTexture);
     giveBack(s.reflectionDepthSurface);
-    dropDeferredDraws();
     deleteShader(s.waterPixelShader, true);
     deleteShader(s.nightPixelShader, true);
     deleteShader(s.brightPixelShader, true);

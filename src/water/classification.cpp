@@ -36,7 +36,22 @@ void recordTransform(D3DTRANSFORMSTATETYPE state, const D3DMATRIX* matrix) {
     }
 }
 
-void recordTexture(IDirect3DBaseTexture8* texture) { effectState.lastBoundTexture = texture; }
+void recordTexture(IDirect3DBaseTexture8* texture) {
+    // The colour probe reads this texture later: it holds a reference so that a
+    // texture the game releases meanwhile (unbound by a state block, say) is
+    // still there. Given back at device loss (releaseEffectResources).
+    IDirect3DBaseTexture8* previous = effectState.lastBoundTexture;
+    if (texture == previous) return;
+    if (texture) texture->AddRef();
+    effectState.lastBoundTexture = texture;
+    if (previous) previous->Release();
+}
+
+void forgetRecordedTexture() {
+    IDirect3DBaseTexture8* previous = effectState.lastBoundTexture;
+    effectState.lastBoundTexture = nullptr;
+    if (previous) previous->Release();
+}
 
 void recordStreamSource(IDirect3DVertexBuffer8* buffer, UINT stride) {
     effectState.currentVertexBuffer = buffer;

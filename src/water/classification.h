@@ -15,6 +15,8 @@ inline constexpr float mirrorMarkerMaximum = -1400.0f;  // m below: mirror
 void recordTransform(D3DTRANSFORMSTATETYPE state, const D3DMATRIX* matrix);
 void classifyWorld(float marker);
 void recordTexture(IDirect3DBaseTexture8* texture);
+// Gives back the reference on the last bound texture and forgets it.
+void forgetRecordedTexture();
 void recordStreamSource(IDirect3DVertexBuffer8* buffer, UINT stride);
 void recordIndices(IDirect3DIndexBuffer8* buffer, UINT baseVertexIndex);
 

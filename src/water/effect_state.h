@@ -97,6 +97,7 @@ struct EffectState {
     float tilingConstant[4] = {};
     float cameraPositionConstant[4] = {};
     float fogColorConstant[4] = {};
+    float waterColorConstant[4] = {};  // waterColor with 1.0 as its fourth component
 };
 
 extern EffectState effectState;

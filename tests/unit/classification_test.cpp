@@ -101,21 +101,24 @@ TEST_F(ClassificationTest, ANullMatrixIsNotReadAndStillReachesTheDevice) {
 }
 
 TEST_F(ClassificationTest, RecordingHappensEvenWhenTheDeviceRefusesAndItsResultIsReturned) {
+    IDirect3DTexture8* texture = nullptr;
+    IDirect3DVertexBuffer8* vertices = nullptr;
+    IDirect3DIndexBuffer8* indices = nullptr;
+    ASSERT_EQ(device->CreateTexture(4, 4, 1, 0, D3DFMT_A8R8G8B8, D3DPOOL_MANAGED, &texture), D3D_OK);
+    ASSERT_EQ(device->CreateVertexBuffer(64, 0, 0, D3DPOOL_MANAGED, &vertices), D3D_OK);
+    ASSERT_EQ(device->CreateIndexBuffer(64, 0, D3DFMT_INDEX16, D3DPOOL_MANAGED, &indices), D3D_OK);
     runtime.scripts.always("SetTransform", D3DERR_INVALIDCALL);
     runtime.scripts.always("SetTexture", D3DERR_INVALIDCALL);
     runtime.scripts.always("SetStreamSource", D3DERR_INVALIDCALL);
     runtime.scripts.always("SetIndices", D3DERR_INVALIDCALL);
     D3DMATRIX world{};
     world._11 = 250.0f;
-    auto* texture = reinterpret_cast<IDirect3DBaseTexture8*>(0x7000);
-    auto* vertices = reinterpret_cast<IDirect3DVertexBuffer8*>(0x7100);
-    auto* indices = reinterpret_cast<IDirect3DIndexBuffer8*>(0x7200);
     EXPECT_EQ(device->SetTransform(D3DTS_WORLD, &world), D3DERR_INVALIDCALL);
     EXPECT_EQ(device->SetTexture(3, texture), D3DERR_INVALIDCALL);
     EXPECT_EQ(device->SetStreamSource(0, vertices, 28), D3DERR_INVALIDCALL);
     EXPECT_EQ(device->SetIndices(indices, 17), D3DERR_INVALIDCALL);
     EXPECT_TRUE(effectState.queueAsWater);
-    EXPECT_EQ(effectState.lastBoundTexture, texture);
+    EXPECT_EQ(effectState.lastBoundTexture, static_cast<IDirect3DBaseTexture8*>(texture));
     EXPECT_EQ(effectState.currentVertexBuffer, vertices);
     EXPECT_EQ(effectState.currentStride, 28u);
     EXPECT_EQ(effectState.currentIndexBuffer, indices);
@@ -130,7 +133,7 @@ TEST_F(ClassificationTest, BindingsFollowTheLastCallWhateverItsStageOrStream) {
     ASSERT_EQ(device->CreateVertexBuffer(64, 0, 0, D3DPOOL_MANAGED, &second), D3D_OK);
 
     device->SetTexture(5, texture);
-    EXPECT_EQ(effectState.lastBoundTexture, texture);
+    EXPECT_EQ(effectState.lastBoundTexture, static_cast<IDirect3DBaseTexture8*>(texture));
     device->SetTexture(0, nullptr);
     EXPECT_EQ(effectState.lastBoundTexture, nullptr);
 
