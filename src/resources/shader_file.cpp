@@ -21,11 +21,8 @@ bool shaderStreamEndsInside(const unsigned char* bytes, std::size_t size) {
     for (std::size_t i = 1; i < count; ++i) {
         DWORD token = tokenAt(bytes, i);
         if (token == shaderEndToken) return true;
-        if ((token & 0xFFFF) == commentOpcode) {
-            std::size_t length = (token >> 16) & 0x7FFF;
-            if (length >= count - i) return false;
-            i += length;
-        }
+        // A comment's length may run past the file: then the loop ends unfinished.
+        if ((token & 0xFFFF) == commentOpcode) i += (token >> 16) & 0x7FFF;
     }
     return false;
 }
