@@ -14,13 +14,10 @@ FakeDevice::FakeDevice(Runtime& runtime, std::string name, FakeDirect3D* parent,
 }
 
 void FakeDevice::createOwnSurfaces(const D3DPRESENT_PARAMETERS& params) {
-    D3DSURFACE_DESC desc{};
-    desc.Type = D3DRTYPE_SURFACE;
-    desc.Pool = D3DPOOL_DEFAULT;
-    desc.Width = params.BackBufferWidth ? params.BackBufferWidth : 640;
-    desc.Height = params.BackBufferHeight ? params.BackBufferHeight : 480;
-    desc.Format = params.BackBufferFormat ? params.BackBufferFormat : D3DFMT_X8R8G8B8;
-    desc.Usage = D3DUSAGE_RENDERTARGET;
+    D3DSURFACE_DESC desc = surfaceDesc(params.BackBufferWidth ? params.BackBufferWidth : 640,
+                                       params.BackBufferHeight ? params.BackBufferHeight : 480,
+                                       params.BackBufferFormat ? params.BackBufferFormat : D3DFMT_X8R8G8B8,
+                                       D3DUSAGE_RENDERTARGET, D3DPOOL_DEFAULT);
     backBuffer_ = runtime().make<FakeSurface>(runtime().nextName("backbuffer"), this, desc);
     backBuffer_->implicit = true;
     renderTarget_ = backBuffer_;
@@ -106,19 +103,6 @@ HRESULT FakeDevice::impl_CreateIndexBuffer(UINT length, DWORD usage, D3DFORMAT f
     D3DINDEXBUFFER_DESC desc{format, D3DRTYPE_INDEXBUFFER, usage, pool, length};
     *buffer = runtime().make<FakeIndexBuffer>(runtime().nextName("ib"), this, desc);
     return D3D_OK;
-}
-
-static D3DSURFACE_DESC surfaceDesc(UINT width, UINT height, D3DFORMAT format, DWORD usage, D3DPOOL pool,
-                                   D3DMULTISAMPLE_TYPE multiSample) {
-    D3DSURFACE_DESC desc{};
-    desc.Format = format;
-    desc.Type = D3DRTYPE_SURFACE;
-    desc.Usage = usage;
-    desc.Pool = pool;
-    desc.MultiSampleType = multiSample;
-    desc.Width = width;
-    desc.Height = height;
-    return desc;
 }
 
 HRESULT FakeDevice::impl_CreateRenderTarget(UINT width, UINT height, D3DFORMAT format,

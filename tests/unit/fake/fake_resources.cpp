@@ -35,6 +35,19 @@ UINT rowPitch(D3DFORMAT format, UINT width) {
     return width * bytesPerPixel(format);
 }
 
+D3DSURFACE_DESC surfaceDesc(UINT width, UINT height, D3DFORMAT format, DWORD usage, D3DPOOL pool,
+                            D3DMULTISAMPLE_TYPE multiSample) {
+    D3DSURFACE_DESC desc{};
+    desc.Format = format;
+    desc.Type = D3DRTYPE_SURFACE;
+    desc.Usage = usage;
+    desc.Pool = pool;
+    desc.MultiSampleType = multiSample;
+    desc.Width = width;
+    desc.Height = height;
+    return desc;
+}
+
 HRESULT DeviceChild::giveDevice(IDirect3DDevice8** device) const {
     if (!device) return D3DERR_INVALIDCALL;
     device_->retain();
@@ -81,14 +94,7 @@ FakeTexture::FakeTexture(Runtime& runtime, std::string name, FakeDevice* device,
     for (UINT size = std::max(width, height); size > 1; size >>= 1) ++full;
     if (levels == 0 || levels > full) levels = full;
     for (UINT i = 0; i < levels; ++i) {
-        D3DSURFACE_DESC desc{};
-        desc.Format = format;
-        desc.Type = D3DRTYPE_SURFACE;
-        desc.Usage = usage;
-        desc.Pool = pool;
-        desc.MultiSampleType = D3DMULTISAMPLE_NONE;
-        desc.Width = std::max(1u, width >> i);
-        desc.Height = std::max(1u, height >> i);
+        D3DSURFACE_DESC desc = surfaceDesc(std::max(1u, width >> i), std::max(1u, height >> i), format, usage, pool);
         levels_.push_back(runtime.make<FakeSurface>(this->name() + ".level" + std::to_string(i), device, desc, this));
     }
 }

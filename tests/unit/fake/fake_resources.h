@@ -15,6 +15,10 @@ class FakeDevice;
 UINT rowPitch(D3DFORMAT format, UINT width);
 UINT rowCount(D3DFORMAT format, UINT height);
 
+// The description of a surface as the fakes create it (Size is filled in by FakeSurface).
+D3DSURFACE_DESC surfaceDesc(UINT width, UINT height, D3DFORMAT format, DWORD usage, D3DPOOL pool,
+                            D3DMULTISAMPLE_TYPE multiSample = D3DMULTISAMPLE_NONE);
+
 // What every device-owned fake object knows about itself.
 class DeviceChild {
 public:
