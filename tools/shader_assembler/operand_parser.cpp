@@ -1,9 +1,8 @@
 #include "operand_parser.h"
 
-#include <array>
 #include <charconv>
-#include <cmath>
 #include <optional>
+#include <cmath>
 #include <string>
 
 #include "source_modifiers.h"
