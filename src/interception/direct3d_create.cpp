@@ -2,6 +2,7 @@
 #include "interception/direct3d_create.h"
 
 #include "interception/direct3d_interceptor.h"
+#include "interception/handed_out.h"
 #include "platform/os.h"
 
 namespace d3d8water {
@@ -12,7 +13,7 @@ IDirect3D8* createDirect3D(UINT sdkVersion) {
     // Interceptors handed out earlier keep acting on the object they had.
     if (!real) return nullptr;
     effectState.realDirect3D = real;
-    return new Direct3DInterceptor();
+    return handOut<Direct3DInterceptor>();
 }
 
 }  // namespace d3d8water

@@ -6,6 +6,7 @@
 #include "diagnostics/diagnostic_log.h"
 #include "diagnostics/fatal_resource_error.h"
 #include "interception/device_interceptor.h"
+#include "interception/handed_out.h"
 #include "resources/effect_resources.h"
 #include "water/effect_state.h"
 
@@ -55,19 +56,23 @@ void loadNormalMaps() {
 HRESULT createDevice(UINT adapter, D3DDEVTYPE deviceType, HWND focusWindow,
                      D3DPRESENT_PARAMETERS* presentationParameters, IDirect3DDevice8** returnedDevice) {
     EffectState& s = effectState;
-    IDirect3DDevice8* device = nullptr;
     // Whatever the game asked for: the water pass switches software vertex
     // processing, which only a mixed-mode device accepts.
-    HRESULT result = s.realDirect3D->CreateDevice(adapter, deviceType, focusWindow,
-                                                  D3DCREATE_MIXED_VERTEXPROCESSING, presentationParameters,
-                                                  &device);
+    constexpr DWORD behavior = D3DCREATE_MIXED_VERTEXPROCESSING;
+    // Nowhere to put a device: the runtime answers that call as it would the game's.
+    if (!returnedDevice)
+        return s.realDirect3D->CreateDevice(adapter, deviceType, focusWindow, behavior, presentationParameters,
+                                            nullptr);
+    IDirect3DDevice8* device = nullptr;
+    HRESULT result = s.realDirect3D->CreateDevice(adapter, deviceType, focusWindow, behavior,
+                                                  presentationParameters, &device);
     if (result != D3D_OK || !device) {
-        if (returnedDevice) *returnedDevice = nullptr;
+        *returnedDevice = nullptr;
         return result;
     }
     giveBackEarlierDevice();
     s.realDevice = device;
-    if (returnedDevice) *returnedDevice = new DeviceInterceptor();
+    *returnedDevice = handOut<DeviceInterceptor>();
 
     saveDeviceSurfaces();
     recordReflectionSize();

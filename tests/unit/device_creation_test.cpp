@@ -106,6 +106,16 @@ TEST_F(DeviceCreationTest, AFailedCreationSetsNothingUpAndWritesNothing) {
     EXPECT_EQ(runtime.log.size(), 1u);
 }
 
+TEST_F(DeviceCreationTest, ANullPlaceForTheDeviceGetsTheRuntimesOwnAnswer) {
+    IDirect3D8* direct3D = createDirect3D();
+    D3DPRESENT_PARAMETERS params = presentParameters(64, 64);
+    runtime.name(&params, "params");
+    EXPECT_EQ(direct3D->CreateDevice(0, D3DDEVTYPE_HAL, nullptr, 0, &params, nullptr), D3DERR_INVALIDCALL);
+    EXPECT_EQ(runtime.log.lines(), std::vector<std::string>{"d3d1.CreateDevice(0, 1, null, 128, params, null)"});
+    EXPECT_EQ(effectState.realDevice, nullptr);
+    EXPECT_EQ(takeOutput(), "");
+}
+
 TEST_F(DeviceCreationTest, ASecondDeviceGivesTheFirstDevicesEffectObjectsBack) {
     IDirect3D8* direct3D = createDirect3D();
     createDevice(direct3D);
