@@ -10,6 +10,10 @@
 #
 # Prints "PASS: <name>" or "FAIL: <name> (<why>)" per check, and exits non-zero
 # if any failed. Where 32-bit programs cannot run, --arch 32 prints a SKIP line.
+#
+# Each run works in its own WINEPREFIX under /tmp, copied from a finished prefix
+# that the first run on a machine makes and keeps in /tmp (about 1.3 GB; making
+# it takes minutes where 32-bit Wine is emulated, copying it seconds).
 set -uo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 root=$(cd "$here/../.." && pwd)
