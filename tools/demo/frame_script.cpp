@@ -62,8 +62,13 @@ void setFixedStates(IDirect3DDevice8* device, const SceneResources& scene) {
     device->SetRenderState(D3DRS_FOGTABLEMODE, D3DFOG_LINEAR);
     device->SetRenderState(D3DRS_FOGSTART, floatBits(250.0f));
     device->SetRenderState(D3DRS_FOGEND, floatBits(1600.0f));
-    device->SetTextureStageState(0, D3DTSS_MINFILTER, D3DTEXF_LINEAR);
-    device->SetTextureStageState(0, D3DTSS_MAGFILTER, D3DTEXF_LINEAR);
+    // Smooth filtering on the two stages the water uses as well: the library sets
+    // no filter of its own, and the normal map's mip chain only helps with a mip filter.
+    for (DWORD stage = 0; stage < 2; ++stage) {
+        device->SetTextureStageState(stage, D3DTSS_MINFILTER, D3DTEXF_LINEAR);
+        device->SetTextureStageState(stage, D3DTSS_MAGFILTER, D3DTEXF_LINEAR);
+        device->SetTextureStageState(stage, D3DTSS_MIPFILTER, D3DTEXF_LINEAR);
+    }
 }
 
 }  // namespace
