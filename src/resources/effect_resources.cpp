@@ -6,6 +6,7 @@
 #include "water/classification.h"
 #include "water/deferred_queue.h"
 #include "water/effect_state.h"
+#include "water/water_pass.h"
 
 namespace d3d8water {
 
@@ -76,6 +77,7 @@ void releaseEffectResources() {
     giveBack(s.backBufferSurface);
     giveBack(s.backDepthSurface);
     giveBack(s.reflectionSurface);
+    unbindReflectionTexture();
     giveBack(s.reflectionTexture);
     giveBack(s.reflectionDepthSurface);
     deleteShader(s.waterPixelShader, true);

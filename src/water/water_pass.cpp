@@ -122,4 +122,12 @@ void drawDeferredWater(IDirect3DDevice8* interceptor) {
     dropDeferredDraws();
 }
 
+void unbindReflectionTexture() {
+    EffectState& s = effectState;
+    IDirect3DBaseTexture8* bound = nullptr;
+    if (!s.reflectionTexture || s.realDevice->GetTexture(0, &bound) != D3D_OK || !bound) return;
+    bound->Release();
+    if (bound == s.reflectionTexture) s.realDevice->SetTexture(0, nullptr);
+}
+
 }  // namespace d3d8water

@@ -18,4 +18,9 @@ inline constexpr float byteToUnit = 1.0f / 255.0f;
 // called); the rest goes to the real device.
 void drawDeferredWater(IDirect3DDevice8* interceptor);
 
+// The pass leaves the reflection bound on stage 0, where the device holds a
+// reference on it; while it is there a Reset is refused. Unbinds it if it is
+// still there (and leaves a texture the game has bound since alone).
+void unbindReflectionTexture();
+
 }  // namespace d3d8water
