@@ -34,6 +34,8 @@ HRESULT DeviceInterceptor::SetTexture(DWORD Stage, IDirect3DBaseTexture8* pTextu
 
 HRESULT DeviceInterceptor::DrawIndexedPrimitive(D3DPRIMITIVETYPE PrimitiveType, UINT MinIndex,
                                                 UINT NumVertices, UINT StartIndex, UINT PrimitiveCount) {
+    if (drawPassesStraightOn())
+        return real()->DrawIndexedPrimitive(PrimitiveType, MinIndex, NumVertices, StartIndex, PrimitiveCount);
     return drawIndexedPrimitive(PrimitiveType, MinIndex, NumVertices, StartIndex, PrimitiveCount);
 }
 

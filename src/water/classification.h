@@ -3,7 +3,10 @@
 // transform that classify the draws that follow, and the current bindings.
 #pragma once
 
+#include <cmath>
+
 #include "platform/d3d8_api.h"
+#include "water/effect_state.h"
 
 namespace d3d8water {
 
@@ -12,12 +15,56 @@ inline constexpr float waterMarkerMinimum = 100.0f;    // |m| above: water
 inline constexpr float redirectMarkerMinimum = 400.0f;  // |m| above: reflection
 inline constexpr float mirrorMarkerMaximum = -1400.0f;  // m below: mirror
 
-void recordTransform(D3DTRANSFORMSTATETYPE state, const D3DMATRIX* matrix);
-void classifyWorld(float marker);
-void recordTexture(IDirect3DBaseTexture8* texture);
+// These run inline in the device interceptor, on every transform and binding
+// call of the game; only a change of the recorded texture makes a call.
+inline void classifyWorld(float marker) {
+    EffectState& s = effectState;
+    if (marker < mirrorMarkerMaximum) {
+        s.mirrorDraw = true;
+        s.redirectToReflection = true;
+        return;
+    }
+    float magnitude = std::fabs(marker);
+    if (magnitude > redirectMarkerMinimum) {
+        s.redirectToReflection = true;
+        return;
+    }
+    // NaN fails every comparison and so lands here, as no marker.
+    s.queueAsWater = magnitude > waterMarkerMinimum;
+    // During the fog-off phase every draw stays redirected until the phase ends.
+    if (!s.fogOffPhase) s.redirectToReflection = false;
+}
+
+inline void recordTransform(D3DTRANSFORMSTATETYPE state, const D3DMATRIX* matrix) {
+    if (!matrix) return;
+    if (state == D3DTS_WORLD) {
+        effectState.worldMatrix = *matrix;
+        classifyWorld(matrix->_11);
+    } else if (state == D3DTS_VIEW) {
+        effectState.viewMatrix = *matrix;
+    } else if (state == D3DTS_PROJECTION) {
+        effectState.projectionMatrix = *matrix;
+    }
+}
+
+// Takes a reference on `texture`, records it and gives back the one on the
+// texture recorded before.
+void replaceRecordedTexture(IDirect3DBaseTexture8* texture);
 // Gives back the reference on the last bound texture and forgets it.
 void forgetRecordedTexture();
-void recordStreamSource(IDirect3DVertexBuffer8* buffer, UINT stride);
-void recordIndices(IDirect3DIndexBuffer8* buffer, UINT baseVertexIndex);
+
+inline void recordTexture(IDirect3DBaseTexture8* texture) {
+    if (texture != effectState.lastBoundTexture) replaceRecordedTexture(texture);
+}
+
+inline void recordStreamSource(IDirect3DVertexBuffer8* buffer, UINT stride) {
+    effectState.currentVertexBuffer = buffer;
+    effectState.currentStride = stride;
+}
+
+inline void recordIndices(IDirect3DIndexBuffer8* buffer, UINT baseVertexIndex) {
+    effectState.currentIndexBuffer = buffer;
+    effectState.currentBaseVertexIndex = baseVertexIndex;
+}
 
 }  // namespace d3d8water

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "platform/d3d8_api.h"
+#include "water/effect_state.h"
 
 namespace d3d8water {
 
@@ -15,5 +16,13 @@ inline constexpr D3DCOLOR noFogReflectionFogColor = 0xFF344448;
 
 HRESULT drawIndexedPrimitive(D3DPRIMITIVETYPE type, UINT minIndex, UINT numVertices, UINT startIndex,
                              UINT primitiveCount);
+
+// True when drawIndexedPrimitive would only pass the draw on (no water, no
+// reflection, no fog-off phase, or the effect's objects given back): most of a
+// game's draws, so the interceptor asks this inline and forwards by itself.
+inline bool drawPassesStraightOn() {
+    const EffectState& s = effectState;
+    return !s.effectResourcesHeld || !(s.queueAsWater || s.redirectToReflection || s.fogOffPhase);
+}
 
 }  // namespace d3d8water
