@@ -119,7 +119,7 @@ void addObjects(Builder& builder, const Placement& place) {
 }
 
 void addLantern(Builder& builder, const Placement& place) {
-    builder.box(place, {-6, 1, 38}, {-2, 5, 42}, argb(255, 190, 90));
+    builder.box(place, {-6, -6.5f, 38}, {-2, -2.5f, 42}, argb(255, 170, 60));  // a buoy light just above the water
 }
 
 void addSky(Builder& builder, const float (&scale)[3]) {
