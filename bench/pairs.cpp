@@ -56,6 +56,7 @@ void SummaryReporter::ReportRuns(const std::vector<Run>& runs) {
         if (auto it = run.counters.find("bytes"); it != run.counters.end() && seconds > 0)
             figure.bytesPerSecond = it->second.value / seconds;
         figure.nanoseconds = seconds * 1e9 / calls;
+        figure.calls = calls;
         figure.seen = true;
         Case& c = find(name.substr(0, slash));
         (side == "baseline" ? c.baseline : c.library) = figure;
@@ -87,6 +88,11 @@ void SummaryReporter::Finalize() {
                       duration(c.baseline.nanoseconds).c_str(), duration(c.library.nanoseconds).c_str(),
                       duration(c.library.nanoseconds - c.baseline.nanoseconds).c_str());
         out << line;
+        if (c.library.calls > 1) {
+            std::snprintf(line, sizeof line, "   (%.0f a time: %s)", c.library.calls,
+                          duration(c.library.nanoseconds * c.library.calls).c_str());
+            out << line;
+        }
         if (c.library.bytesPerSecond > 0) {
             std::snprintf(line, sizeof line, "   %.1f MB/s", c.library.bytesPerSecond / 1e6);
             out << line;

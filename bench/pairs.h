@@ -45,6 +45,7 @@ public:
 private:
     struct Figure {
         double nanoseconds = 0;  // per call
+        double calls = 1;        // per iteration
         double bytesPerSecond = 0;
         bool seen = false;
     };
