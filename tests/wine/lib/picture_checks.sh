@@ -46,17 +46,18 @@ check_variant() {
   note "$name water mean: $variant_water"
 }
 
-check_pictures() {
-  local folder variant_water
+# The control and plain runs with their checks; leaves $control_png,
+# $control_water, $plain and $plain_water for the checks that follow.
+check_core_pictures() {
+  local folder
   scene_run control --control
-  local control_png=$folder/control.png
+  control_png=$folder/control.png
   expect "control: no library output" "$(head -c 200 "$folder/control.out")" test ! -s "$folder/control.out"
 
   scene_run plain
-  local plain=$folder
+  plain=$folder
   check_setup_lines "$plain" plain 640 480
   check_shaders_accepted "$plain" plain
-  local draws
   draws=$(water_pass_lines "$plain" plain)
   expect "plain: one water draw per frame" "$draws water draws in 3 frames" test "$draws" -eq 3
 
@@ -73,12 +74,16 @@ check_pictures() {
              $(component $index "$plain_mean") > $(component 3 "$plain_mean")"
   done
 
-  local control_water plain_water
   control_water=$(mean "$control_png" "$water_rect")
   plain_water=$(mean "$plain/plain.png" "$water_rect")
   note "water region: control $control_water, library $plain_water"
   expect "plain: the water is drawn by the water shaders" "library $plain_water, control $control_water" \
     holds "$(distance "$plain_water" "$control_water") > 40"
+}
+
+check_pictures() {
+  local folder variant_water control_png control_water plain plain_water draws
+  check_core_pictures
 
   check_variant night "0,0.22,0.30" x8
   local night_water=$variant_water
