@@ -1,6 +1,6 @@
 #include "resources/device_creation.h"
 
-#include <string>
+#include <cstdio>
 
 #include "d3dx/texture_from_file.h"
 #include "diagnostics/diagnostic_log.h"
@@ -46,9 +46,9 @@ void clearReflectionTarget() {
 
 void loadNormalMaps() {
     for (int frame = 0; frame < normalMapFrameCount; ++frame) {
-        std::string name = "water_normal_" + std::to_string(frame) + ".dds";
-        if (D3DXCreateTextureFromFileA(effectState.realDevice, name.c_str(), &effectState.normalMaps[frame]) !=
-            D3D_OK)
+        char name[32];
+        std::snprintf(name, sizeof name, "water_normal_%d.dds", frame);
+        if (D3DXCreateTextureFromFileA(effectState.realDevice, name, &effectState.normalMaps[frame]) != D3D_OK)
             fatalResourceError("Can't load texture", "Can't load");
     }
 }
