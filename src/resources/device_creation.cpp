@@ -29,7 +29,8 @@ void recordReflectionSize() {
     EffectState& s = effectState;
     IDirect3DSurface8* sized = s.backDepthSurface ? s.backDepthSurface : s.backBufferSurface;
     D3DSURFACE_DESC desc{};
-    if (sized) sized->GetDesc(&desc);
+    // No description, no size: creating the reflection then fails as it should.
+    if (sized && sized->GetDesc(&desc) != D3D_OK) desc = D3DSURFACE_DESC{};
     s.reflectionWidth = desc.Width;
     s.reflectionHeight = desc.Height;
     diagnosticLog << s.reflectionWidth << " " << s.reflectionHeight << endLine;

@@ -12,10 +12,10 @@ namespace d3d8water {
 
 void saveDeviceSurfaces() {
     EffectState& s = effectState;
-    s.backDepthSurface = nullptr;
-    s.backBufferSurface = nullptr;
-    s.realDevice->GetDepthStencilSurface(&s.backDepthSurface);
-    s.realDevice->GetRenderTarget(&s.backBufferSurface);
+    // A refused call leaves no surface (and no reference) behind, whatever it
+    // wrote through the pointer.
+    if (s.realDevice->GetDepthStencilSurface(&s.backDepthSurface) != D3D_OK) s.backDepthSurface = nullptr;
+    if (s.realDevice->GetRenderTarget(&s.backBufferSurface) != D3D_OK) s.backBufferSurface = nullptr;
     diagnosticLog << static_cast<const void*>(s.backDepthSurface) << " "
                   << static_cast<const void*>(s.backBufferSurface) << endLine;
 }
@@ -28,7 +28,10 @@ void createReflectionTarget() {
     if (s.realDevice->CreateTexture(s.reflectionWidth, s.reflectionHeight, 1, D3DUSAGE_RENDERTARGET,
                                     D3DFMT_X8R8G8B8, D3DPOOL_DEFAULT, &s.reflectionTexture) != D3D_OK)
         fatalResourceError("Error creating texture", "Can't create");
-    s.reflectionTexture->GetSurfaceLevel(0, &s.reflectionSurface);
+    if (s.reflectionTexture->GetSurfaceLevel(0, &s.reflectionSurface) != D3D_OK) {
+        s.reflectionSurface = nullptr;
+        fatalResourceError("Error creating texture", "Can't create");
+    }
     if (s.realDevice->CreateDepthStencilSurface(s.reflectionWidth, s.reflectionHeight, D3DFMT_D24S8,
                                                 D3DMULTISAMPLE_NONE, &s.reflectionDepthSurface) != D3D_OK)
         fatalResourceError("Error creating DSS", "Can't create");
@@ -68,10 +71,12 @@ void deleteShader(DWORD& handle, bool pixel) {
 
 void releaseEffectResources() {
     EffectState& s = effectState;
-    // What the effect holds of the game's (the queued buffers, the last bound
-    // texture) goes every time: the game's Reset needs it gone too.
+    // What the effect holds of the game's (the queued and recorded buffers,
+    // the last bound texture) goes every time: the game's Reset needs it gone
+    // too, and after a Reset the device has unbound them anyway.
     dropDeferredDraws();
     forgetRecordedTexture();
+    forgetRecordedBuffers();
     if (!s.effectResourcesHeld) return;
     s.effectResourcesHeld = false;
     giveBack(s.backBufferSurface);

@@ -49,7 +49,11 @@ template <class Create> void createShader(const std::vector<unsigned char>& byte
         std::vector<DWORD> function = shaderFunctionBuffer(bytes.data(), bytes.size());
         result = create(function.data());
     }
-    if (result != D3D_OK) diagnosticLog << "Error creating shader\n";
+    if (result != D3D_OK) {
+        // Whatever a refused creation left in the handle is no shader.
+        handle = 0;
+        diagnosticLog << "Error creating shader\n";
+    }
 }
 
 }  // namespace

@@ -21,4 +21,26 @@ void forgetRecordedTexture() {
     if (previous) previous->Release();
 }
 
+namespace {
+// Takes a reference on `object` and gives back the one on what `recorded` held.
+template <class Object> void replaceRecorded(Object*& recorded, Object* object) {
+    Object* previous = recorded;
+    if (object == previous) return;
+    if (object) object->AddRef();
+    recorded = object;
+    if (previous) previous->Release();
+}
+}  // namespace
+
+void replaceRecordedVertexBuffer(IDirect3DVertexBuffer8* buffer) {
+    replaceRecorded(effectState.currentVertexBuffer, buffer);
+}
+
+void replaceRecordedIndexBuffer(IDirect3DIndexBuffer8* buffer) { replaceRecorded(effectState.currentIndexBuffer, buffer); }
+
+void forgetRecordedBuffers() {
+    replaceRecorded(effectState.currentVertexBuffer, static_cast<IDirect3DVertexBuffer8*>(nullptr));
+    replaceRecorded(effectState.currentIndexBuffer, static_cast<IDirect3DIndexBuffer8*>(nullptr));
+}
+
 }  // namespace d3d8water

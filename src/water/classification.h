@@ -16,7 +16,7 @@ inline constexpr float redirectMarkerMinimum = 400.0f;  // |m| above: reflection
 inline constexpr float mirrorMarkerMaximum = -1400.0f;  // m below: mirror
 
 // These run inline in the device interceptor, on every transform and binding
-// call of the game; only a change of the recorded texture makes a call.
+// call of the game; only a change of a recorded texture or buffer makes a call.
 inline void classifyWorld(float marker) {
     EffectState& s = effectState;
     if (marker < mirrorMarkerMaximum) {
@@ -57,13 +57,22 @@ inline void recordTexture(IDirect3DBaseTexture8* texture) {
     if (texture != effectState.lastBoundTexture) replaceRecordedTexture(texture);
 }
 
+// The buffers are recorded with a reference each, like the texture: a water
+// draw queued later takes them from here, and by then the game may have let
+// go of them and the device unbound them (a failed bind, a water pass binding
+// its own, a device released). Given back at device loss.
+void replaceRecordedVertexBuffer(IDirect3DVertexBuffer8* buffer);
+void replaceRecordedIndexBuffer(IDirect3DIndexBuffer8* buffer);
+// Gives back the references on the recorded buffers and forgets them.
+void forgetRecordedBuffers();
+
 inline void recordStreamSource(IDirect3DVertexBuffer8* buffer, UINT stride) {
-    effectState.currentVertexBuffer = buffer;
+    if (buffer != effectState.currentVertexBuffer) replaceRecordedVertexBuffer(buffer);
     effectState.currentStride = stride;
 }
 
 inline void recordIndices(IDirect3DIndexBuffer8* buffer, UINT baseVertexIndex) {
-    effectState.currentIndexBuffer = buffer;
+    if (buffer != effectState.currentIndexBuffer) replaceRecordedIndexBuffer(buffer);
     effectState.currentBaseVertexIndex = baseVertexIndex;
 }
 

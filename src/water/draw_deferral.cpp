@@ -69,7 +69,9 @@ HRESULT drawIndexedPrimitive(D3DPRIMITIVETYPE type, UINT minIndex, UINT numVerti
 
     // A water draw waits for the water pass; one that finds the queue full is drawn now.
     if (s.queueAsWater && queueDeferredDraw(minIndex, numVertices, startIndex, primitiveCount)) return D3D_OK;
-    if (s.queueAsWater || !s.redirectToReflection)
+    // A redirected draw must put the game's own target back afterwards: without
+    // it (the runtime refused it at the last Reset) the draw passes on plainly.
+    if (s.queueAsWater || !s.redirectToReflection || !s.backBufferSurface)
         return s.realDevice->DrawIndexedPrimitive(type, minIndex, numVertices, startIndex, primitiveCount);
     return drawRedirected(type, minIndex, numVertices, startIndex, primitiveCount);
 }

@@ -60,7 +60,8 @@ struct EffectState {
     // (since TestCooperativeLevel): nothing is given back twice or used after.
     bool effectResourcesHeld = false;
 
-    // Tracked game state. Buffers and texture are recorded without a reference.
+    // Tracked game state. The buffers and the texture are recorded with a
+    // reference each (water/classification.h).
     D3DMATRIX worldMatrix{};
     D3DMATRIX viewMatrix{};
     D3DMATRIX projectionMatrix{};

@@ -135,7 +135,10 @@ TEST_F(DeviceLossTest, QueuedWaterIsDroppedWithItsBufferReferences) {
     EXPECT_EQ(runtime.objectAt(vertices)->references(), before + 2);
     device->TestCooperativeLevel();
     EXPECT_EQ(effectState.deferredDrawCount, 0);
-    EXPECT_EQ(runtime.objectAt(vertices)->references(), before);
+    // The queue's two and the recorded binding's: what is left is the game's and the device's.
+    EXPECT_EQ(runtime.objectAt(vertices)->references(), before - 1);
+    EXPECT_EQ(runtime.objectAt(vertices)->references(), 2u);
+    EXPECT_EQ(effectState.currentVertexBuffer, nullptr);
 }
 
 }  // namespace

@@ -78,6 +78,8 @@ TEST_F(ShaderLoadingTest, ARefusedShaderWritesItsErrorAndLoadingGoesOn) {
               "1\nattempting to load testPS_night.pso\n2\n3\n28\n4\n5\n"
               "attempting to load testVS.vso\nError creating shader\n");
     EXPECT_EQ(runtime.log.only({"CreatePixelShader", "CreateVertexShader"}).size(), 3u);
+    // Whatever the refusal left in the handle (the fake leaves 0xA5A5A5A5) is no shader.
+    EXPECT_EQ(vertex, 0u);
 }
 
 TEST_F(ShaderLoadingTest, AStreamWithoutItsEndIsNeverHandedToThePlatform) {

@@ -10,20 +10,30 @@
 namespace fake {
 
 // Every call made on a fake object, one readable line each, in order:
-// "device1.SetRenderState(28, 0)".
+// "device1.SetRenderState(28, 0)", with the result each call returned.
 class CallLog {
 public:
-    void add(std::string line) { lines_.push_back(std::move(line)); }
+    void add(std::string line) {
+        lines_.push_back(std::move(line));
+        results_.push_back(0);
+    }
     const std::vector<std::string>& lines() const { return lines_; }
+    // The result the call of line `index` returned (0 for a call without one).
+    std::int64_t result(std::size_t index) const { return results_.at(index); }
+    void noteResult(std::size_t index, std::int64_t result) { results_.at(index) = result; }
     // The lines whose method is one of `methods` (all lines when empty).
     std::vector<std::string> only(const std::vector<std::string>& methods) const;
     // All lines but those whose method is one of `methods`.
     std::vector<std::string> without(const std::vector<std::string>& methods) const;
     std::size_t size() const { return lines_.size(); }
-    void clear() { lines_.clear(); }
+    void clear() {
+        lines_.clear();
+        results_.clear();
+    }
 
 private:
     std::vector<std::string> lines_;
+    std::vector<std::int64_t> results_;
 };
 
 // The method name of a log line: "device1.Clear(...)" -> "Clear".

@@ -20,8 +20,9 @@ void FakeDevice::createOwnSurfaces(const D3DPRESENT_PARAMETERS& params) {
                                        D3DUSAGE_RENDERTARGET, D3DPOOL_DEFAULT);
     backBuffer_ = runtime().make<FakeSurface>(runtime().nextName("backbuffer"), this, desc);
     backBuffer_->implicit = true;
+    held_[backBuffer_] = 1;  // the device's own
     renderTarget_ = backBuffer_;
-    backBuffer_->retain();  // bound as the render target
+    hold(backBuffer_);  // bound as the render target
     depth_ = nullptr;
     depthStencil_ = nullptr;
     if (params.EnableAutoDepthStencil) {
@@ -29,16 +30,17 @@ void FakeDevice::createOwnSurfaces(const D3DPRESENT_PARAMETERS& params) {
         desc.Usage = D3DUSAGE_DEPTHSTENCIL;
         depth_ = runtime().make<FakeSurface>(runtime().nextName("depth"), this, desc);
         depth_->implicit = true;
+        held_[depth_] = 1;
         depthStencil_ = depth_;
-        depth_->retain();
+        hold(depth_);
     }
 }
 
 void FakeDevice::releaseOwnSurfaces() {
-    if (renderTarget_) renderTarget_->releaseReference();
-    if (depthStencil_) depthStencil_->releaseReference();
-    if (backBuffer_) backBuffer_->releaseReference();
-    if (depth_) depth_->releaseReference();
+    if (renderTarget_) letGo(renderTarget_);
+    if (depthStencil_) letGo(depthStencil_);
+    if (backBuffer_) letGo(backBuffer_);
+    if (depth_) letGo(depth_);
     renderTarget_ = depthStencil_ = backBuffer_ = depth_ = nullptr;
 }
 
@@ -48,6 +50,33 @@ void FakeDevice::onDeath() {
     for (auto& stream : streams_) bind(stream.first, static_cast<IDirect3DVertexBuffer8*>(nullptr));
     bind(indices_.first, static_cast<IDirect3DIndexBuffer8*>(nullptr));
     parent_->releaseReference();
+}
+
+ULONG FakeDevice::heldOn(const FakeObject& child) const {
+    auto found = held_.find(&child.counted());
+    return found == held_.end() ? 0 : found->second;
+}
+
+void FakeDevice::hold(FakeObject* object) {
+    ++held_[&object->counted()];
+    object->retain();
+}
+
+void FakeDevice::letGo(FakeObject* object) {
+    --held_[&object->counted()];
+    object->releaseReference();
+}
+
+void FakeDevice::noteResourceCount(const FakeObject& child) {
+    const bool referencedFromOutside = child.alive() && child.references() > heldOn(child);
+    const bool holding = holdingResources_.count(&child) > 0;
+    if (referencedFromOutside && !holding) {
+        holdingResources_.insert(&child);
+        retain();
+    } else if (!referencedFromOutside && holding) {
+        holdingResources_.erase(&child);
+        releaseReference();
+    }
 }
 
 bool FakeDevice::defaultPoolObjectsAlive() const {
@@ -84,8 +113,8 @@ HRESULT FakeDevice::impl_GetDirect3D(IDirect3D8** direct3D) {
 HRESULT FakeDevice::impl_CreateTexture(UINT width, UINT height, UINT levels, DWORD usage, D3DFORMAT format,
                                        D3DPOOL pool, IDirect3DTexture8** texture) {
     if (!texture || width == 0 || height == 0 || refusedTextureFormats.count(format)) return D3DERR_INVALIDCALL;
-    *texture = runtime().make<FakeTexture>(runtime().nextName("texture"), this, width, height, levels, usage,
-                                           format, pool);
+    *texture = track(runtime().make<FakeTexture>(runtime().nextName("texture"), this, width, height, levels,
+                                                 usage, format, pool));
     return D3D_OK;
 }
 
@@ -93,7 +122,7 @@ HRESULT FakeDevice::impl_CreateVertexBuffer(UINT length, DWORD usage, DWORD fvf,
                                             IDirect3DVertexBuffer8** buffer) {
     if (!buffer || length == 0) return D3DERR_INVALIDCALL;
     D3DVERTEXBUFFER_DESC desc{D3DFMT_VERTEXDATA, D3DRTYPE_VERTEXBUFFER, usage, pool, length, fvf};
-    *buffer = runtime().make<FakeVertexBuffer>(runtime().nextName("vb"), this, desc);
+    *buffer = track(runtime().make<FakeVertexBuffer>(runtime().nextName("vb"), this, desc));
     return D3D_OK;
 }
 
@@ -101,34 +130,34 @@ HRESULT FakeDevice::impl_CreateIndexBuffer(UINT length, DWORD usage, D3DFORMAT f
                                            IDirect3DIndexBuffer8** buffer) {
     if (!buffer || length == 0) return D3DERR_INVALIDCALL;
     D3DINDEXBUFFER_DESC desc{format, D3DRTYPE_INDEXBUFFER, usage, pool, length};
-    *buffer = runtime().make<FakeIndexBuffer>(runtime().nextName("ib"), this, desc);
+    *buffer = track(runtime().make<FakeIndexBuffer>(runtime().nextName("ib"), this, desc));
     return D3D_OK;
 }
 
 HRESULT FakeDevice::impl_CreateRenderTarget(UINT width, UINT height, D3DFORMAT format,
                                             D3DMULTISAMPLE_TYPE multiSample, BOOL, IDirect3DSurface8** surface) {
     if (!surface || width == 0 || height == 0) return D3DERR_INVALIDCALL;
-    *surface = runtime().make<FakeSurface>(
+    *surface = track(runtime().make<FakeSurface>(
         runtime().nextName("surface"), this,
-        surfaceDesc(width, height, format, D3DUSAGE_RENDERTARGET, D3DPOOL_DEFAULT, multiSample));
+        surfaceDesc(width, height, format, D3DUSAGE_RENDERTARGET, D3DPOOL_DEFAULT, multiSample)));
     return D3D_OK;
 }
 
 HRESULT FakeDevice::impl_CreateDepthStencilSurface(UINT width, UINT height, D3DFORMAT format,
                                                    D3DMULTISAMPLE_TYPE multiSample, IDirect3DSurface8** surface) {
     if (!surface || width == 0 || height == 0) return D3DERR_INVALIDCALL;
-    *surface = runtime().make<FakeSurface>(
+    *surface = track(runtime().make<FakeSurface>(
         runtime().nextName("surface"), this,
-        surfaceDesc(width, height, format, D3DUSAGE_DEPTHSTENCIL, D3DPOOL_DEFAULT, multiSample));
+        surfaceDesc(width, height, format, D3DUSAGE_DEPTHSTENCIL, D3DPOOL_DEFAULT, multiSample)));
     return D3D_OK;
 }
 
 HRESULT FakeDevice::impl_CreateImageSurface(UINT width, UINT height, D3DFORMAT format,
                                             IDirect3DSurface8** surface) {
     if (!surface || width == 0 || height == 0) return D3DERR_INVALIDCALL;
-    *surface = runtime().make<FakeSurface>(runtime().nextName("surface"), this,
-                                           surfaceDesc(width, height, format, 0, D3DPOOL_SYSTEMMEM,
-                                                       D3DMULTISAMPLE_NONE));
+    *surface = track(runtime().make<FakeSurface>(runtime().nextName("surface"), this,
+                                                 surfaceDesc(width, height, format, 0, D3DPOOL_SYSTEMMEM,
+                                                             D3DMULTISAMPLE_NONE)));
     return D3D_OK;
 }
 

@@ -1,7 +1,8 @@
 // The fake device: keeps the state a test wants to look at (render states,
 // bindings, shaders, constants, render target), holds references on what is
 // bound as the real runtime does, and refuses Reset while a default-pool object
-// other than its own surfaces is alive.
+// other than its own surfaces is alive. As on the real runtime, every resource
+// that somebody other than the device references keeps the device alive.
 #pragma once
 
 #include <array>
@@ -51,6 +52,14 @@ public:
     std::pair<IDirect3DIndexBuffer8*, UINT> indices() const { return indices_; }
     // Live shader handles created on this device and not deleted.
     int liveShaders() const;
+    FakeDirect3D* parent() const { return parent_; }
+    // References the device itself holds on `child` (its own surfaces, bindings).
+    ULONG heldOn(const FakeObject& child) const;
+    // References on this device held by its resources (one per resource that
+    // is referenced from outside the device).
+    ULONG heldByResources() const { return static_cast<ULONG>(holdingResources_.size()); }
+    // Takes or gives back the reference `child` holds on the device after its count changed.
+    void noteResourceCount(const FakeObject& child);
 
     // Formats CreateTexture refuses (D3DERR_INVALIDCALL), as a device without DXT support would.
     std::set<D3DFORMAT> refusedTextureFormats;
@@ -70,6 +79,7 @@ public:
     HRESULT impl_CreateImageSurface(UINT width, UINT height, D3DFORMAT format, IDirect3DSurface8** surface);
     HRESULT impl_SetRenderTarget(IDirect3DSurface8* renderTarget, IDirect3DSurface8* depthStencil);
     HRESULT impl_GetRenderTarget(IDirect3DSurface8** surface);
+    HRESULT impl_GetBackBuffer(UINT index, D3DBACKBUFFER_TYPE type, IDirect3DSurface8** surface);
     HRESULT impl_GetDepthStencilSurface(IDirect3DSurface8** surface);
     HRESULT impl_SetTexture(DWORD stage, IDirect3DBaseTexture8* texture);
     HRESULT impl_GetTexture(DWORD stage, IDirect3DBaseTexture8** texture);
@@ -111,11 +121,20 @@ private:
         swapReferences(object, old);
     }
     void swapReferences(const void* taken, const void* givenBack);
+    void hold(FakeObject* object);
+    void letGo(FakeObject* object);
+    template <class T> T* track(T* resource) {
+        noteResourceCount(*resource);
+        return resource;
+    }
     HRESULT createShader(bool pixel, const DWORD* declaration, const DWORD* function, DWORD* handle);
     HRESULT deleteShader(bool pixel, DWORD handle);
+    bool deletedShader(DWORD handle) const;
     HRESULT setConstants(bool pixel, DWORD reg, const void* data, DWORD count);
 
     FakeDirect3D* parent_;
+    std::map<const FakeObject*, ULONG> held_;
+    std::set<const FakeObject*> holdingResources_;
     FakeSurface* backBuffer_ = nullptr;
     FakeSurface* depth_ = nullptr;
     FakeSurface* renderTarget_ = nullptr;

@@ -9,8 +9,8 @@
 namespace fake {
 
 void FakeDevice::swapReferences(const void* taken, const void* givenBack) {
-    if (taken) runtime().objectAt(taken)->retain();
-    if (givenBack) runtime().objectAt(givenBack)->releaseReference();
+    if (taken) hold(runtime().objectAt(taken));
+    if (givenBack) letGo(runtime().objectAt(givenBack));
 }
 
 HRESULT FakeDevice::impl_SetRenderTarget(IDirect3DSurface8* renderTarget, IDirect3DSurface8* depthStencil) {
@@ -29,6 +29,13 @@ HRESULT FakeDevice::impl_GetRenderTarget(IDirect3DSurface8** surface) {
     if (!surface || !renderTarget_) return D3DERR_INVALIDCALL;
     renderTarget_->retain();
     *surface = renderTarget_;
+    return D3D_OK;
+}
+
+HRESULT FakeDevice::impl_GetBackBuffer(UINT index, D3DBACKBUFFER_TYPE, IDirect3DSurface8** surface) {
+    if (!surface || index != 0 || !backBuffer_) return D3DERR_INVALIDCALL;
+    backBuffer_->retain();
+    *surface = backBuffer_;
     return D3D_OK;
 }
 
@@ -195,7 +202,16 @@ HRESULT FakeDevice::impl_CreatePixelShader(const DWORD* function, DWORD* handle)
 HRESULT FakeDevice::impl_DeleteVertexShader(DWORD handle) { return deleteShader(false, handle); }
 HRESULT FakeDevice::impl_DeletePixelShader(DWORD handle) { return deleteShader(true, handle); }
 
+// A deleted shader handle is no longer the caller's to use.
+bool FakeDevice::deletedShader(DWORD handle) const {
+    auto found = shaders_.find(handle);
+    if (found == shaders_.end() || !found->second.deleted) return false;
+    runtime().violation(name() + ": shader " + std::to_string(handle) + " set after it was deleted");
+    return true;
+}
+
 HRESULT FakeDevice::impl_SetVertexShader(DWORD handle) {
+    if (deletedShader(handle)) return D3DERR_INVALIDCALL;
     vertexShader_ = handle;
     return D3D_OK;
 }
@@ -207,6 +223,7 @@ HRESULT FakeDevice::impl_GetVertexShader(DWORD* handle) {
 }
 
 HRESULT FakeDevice::impl_SetPixelShader(DWORD handle) {
+    if (deletedShader(handle)) return D3DERR_INVALIDCALL;
     pixelShader_ = handle;
     return D3D_OK;
 }

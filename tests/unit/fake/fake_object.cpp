@@ -8,7 +8,10 @@ FakeObject::FakeObject(Runtime& runtime, std::string name) : runtime_(runtime), 
 
 d3d8::ULONG FakeObject::retain() {
     if (!alive()) runtime_.violation(name_ + ": reference taken on a released object");
-    return ++owner().refs_;
+    FakeObject& counted = owner();
+    ++counted.refs_;
+    counted.onCountChanged();
+    return counted.refs_;
 }
 
 d3d8::ULONG FakeObject::releaseReference() {
@@ -18,6 +21,7 @@ d3d8::ULONG FakeObject::releaseReference() {
         return 0;
     }
     if (--counted.refs_ == 0) counted.onDeath();
+    counted.onCountChanged();
     return counted.refs_;
 }
 
@@ -30,6 +34,10 @@ bool FakeObject::beginCall(const char* method, const std::string& arguments) {
     }
     return true;
 }
+
+std::size_t FakeObject::logSize() const { return runtime_.log.size(); }
+
+void FakeObject::noteResult(std::size_t entry, std::int64_t result) const { runtime_.log.noteResult(entry, result); }
 
 bool FakeObject::scripted(const char* method, std::int64_t& result) {
     return runtime_.scripts.take(name_, method, result);

@@ -41,12 +41,17 @@ public:
     d3d8::ULONG retain();
     d3d8::ULONG releaseReference();
 
+    // The object whose count this one shares (its texture, for a level), or itself.
+    const FakeObject& counted() const { return owner(); }
+
     // The COM pointer under which the library sees this object.
     virtual const void* comPointer() const = 0;
 
 protected:
     // Called once when the count drops to zero: give back what the object holds.
     virtual void onDeath() {}
+    // Called after every change of the count (on the object that owns the count).
+    virtual void onCountChanged() {}
     void setContainer(FakeObject* container) { container_ = container; }
 
     // Records one call and answers it: the scripted result if there is one,
@@ -78,9 +83,11 @@ private:
     }
 
     bool beginCall(const char* method, const std::string& arguments);
+    std::size_t logSize() const;
     bool scripted(const char* method, std::int64_t& result);
     template <class T> std::string formatArgument(const T& value) const;
     std::string formatPointer(const void* pointer) const;
+    void noteResult(std::size_t entry, std::int64_t result) const;
     bool checkArgument(const void* pointer, const char* method) const;
 
     Runtime& runtime_;
@@ -114,19 +121,31 @@ template <class Result, class Impl, class... Args>
 Result FakeObject::dispatch(const char* method, Impl&& impl, const Args&... args) {
     std::string arguments;
     ((arguments += (arguments.empty() ? "" : ", ") + formatArgument(args)), ...);
-    if (!beginCall(method, arguments)) {
+    const bool alive = beginCall(method, arguments);
+    const std::size_t entry = logSize() - 1;
+    if (!alive) {
         if constexpr (std::is_void_v<Result>) return;
         else if constexpr (std::is_pointer_v<Result>) return nullptr;
-        else return static_cast<Result>(0x80004005u);  // E_FAIL
+        else {
+            noteResult(entry, 0x80004005u);
+            return static_cast<Result>(0x80004005u);  // E_FAIL
+        }
     }
     std::int64_t result = 0;
     if (scripted(method, result)) {
         (fillOut(args), ...);
+        noteResult(entry, result);
         if constexpr (std::is_void_v<Result>) return;
         else if constexpr (std::is_pointer_v<Result>) return reinterpret_cast<Result>(static_cast<std::intptr_t>(result));
         else return static_cast<Result>(result);
     }
-    return impl();
+    if constexpr (std::is_void_v<Result>) {
+        impl();
+    } else {
+        Result answer = impl();
+        if constexpr (!std::is_pointer_v<Result>) noteResult(entry, static_cast<std::int64_t>(answer));
+        return answer;
+    }
 }
 
 }  // namespace fake

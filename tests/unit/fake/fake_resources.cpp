@@ -55,6 +55,10 @@ HRESULT DeviceChild::giveDevice(IDirect3DDevice8** device) const {
     return D3D_OK;
 }
 
+void DeviceChild::countChanged(const FakeObject& self) const {
+    if (device_) device_->noteResourceCount(self);
+}
+
 UINT rowCount(D3DFORMAT format, UINT height) {
     return blockBytes(format) ? std::max(1u, (height + 3) / 4) : height;
 }

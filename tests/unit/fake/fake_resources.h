@@ -27,6 +27,9 @@ public:
     D3DPOOL pool() const { return pool_; }
     // GetDevice: the owning device, with a reference for the caller.
     HRESULT giveDevice(IDirect3DDevice8** device) const;
+    // Tells the device that this resource's count changed (it may now hold or
+    // no longer hold the device).
+    void countChanged(const FakeObject& self) const;
 
 private:
     FakeDevice* device_;
@@ -49,6 +52,9 @@ public:
     HRESULT impl_LockRect(D3DLOCKED_RECT* locked, const RECT* rect, DWORD flags);
     HRESULT impl_UnlockRect();
     HRESULT impl_GetDevice(IDirect3DDevice8** device) { return giveDevice(device); }
+
+protected:
+    void onCountChanged() override { countChanged(*this); }
 
 private:
     D3DSURFACE_DESC desc_;
@@ -74,6 +80,9 @@ public:
     HRESULT impl_LockRect(UINT level, D3DLOCKED_RECT* locked, const RECT* rect, DWORD flags);
     HRESULT impl_UnlockRect(UINT level);
     HRESULT impl_GetDevice(IDirect3DDevice8** device) { return giveDevice(device); }
+
+protected:
+    void onCountChanged() override { countChanged(*this); }
 
 private:
     std::vector<FakeSurface*> levels_;
@@ -104,6 +113,9 @@ public:
     }
     D3DRESOURCETYPE impl_GetType() { return desc_.Type; }
     HRESULT impl_GetDevice(IDirect3DDevice8** device) { return giveDevice(device); }
+
+protected:
+    void onCountChanged() override { countChanged(*this); }
 
 private:
     Desc desc_;
