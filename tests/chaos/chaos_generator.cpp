@@ -121,6 +121,23 @@ private:
              below(textureWidthCount)});
     }
 
+    // Water queued with the game's buffers, which the game then lets go of
+    // (and maybe binds others) before the pass draws it.
+    void releaseWhileQueued() {
+        const std::uint32_t slot = below(slotCount);
+        add({Call::CreateResource, vertexBufferKind, slot, 1});
+        add({Call::CreateResource, indexBufferKind, slot, 1});
+        add({Call::SetStreamSource, 0, slot, 1});
+        add({Call::SetIndices, slot, 0});
+        renderState(zEnableState, 1);
+        add({Call::SetTransform, worldTransform, waterMarkerChoice, 0});
+        for (std::uint32_t n = 1 + below(3); n > 0; --n) draw(below(primitiveChoiceCount));
+        if (chance(0.8)) add({Call::ReleaseResource, vertexBufferKind, slot});
+        if (chance(0.8)) add({Call::ReleaseResource, indexBufferKind, slot});
+        if (chance(0.5)) bindSomething();
+        renderState(alphaBlendState, 1);
+    }
+
     void resourceChurn() {
         for (std::uint32_t n = 1 + below(8); n > 0; --n) {
             if (chance(0.4)) create();
@@ -157,6 +174,7 @@ private:
         std::uint32_t roll = below(100);
         if (roll < 60) frame();
         else if (roll < 66) waterBurst();
+        else if (roll < 70) releaseWhileQueued();
         else if (roll < 78) resourceChurn();
         else if (roll < 82) orderlyLoss();
         else if (roll < 85) lossCall();

@@ -5,7 +5,7 @@
 //   chaos_tests                                   the fixed seeds
 //   CHAOS_RANDOM_SEEDS=N chaos_tests --gtest_filter=Chaos.RandomSeeds
 //   CHAOS_SEED=S chaos_tests --gtest_filter=Chaos.OneSeed     (replays S)
-//   CHAOS_CALLS=N                                 calls per run (default 3000)
+//   CHAOS_CALLS=N                                 calls per run (default 4000)
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -50,7 +50,7 @@ std::string callLog(const std::vector<Action>& actions) {
 // Plays one seed; on failure shrinks the run and fails the test with the seed,
 // the fault and the shortest failing call log.
 void playSeed(std::uint64_t seed) {
-    const std::size_t calls = environmentNumber("CHAOS_CALLS", 3000);
+    const std::size_t calls = environmentNumber("CHAOS_CALLS", 4000);
     std::vector<Action> actions = generate(seed, calls);
     Outcome outcome = runInChild(actions);
     totalCalls += outcome.calls;
@@ -81,7 +81,8 @@ class ChaosSeed : public ::testing::TestWithParam<std::uint64_t> {};
 TEST_P(ChaosSeed, TheLibrarySurvivesAHostileGame) { playSeed(GetParam()); }
 
 INSTANTIATE_TEST_SUITE_P(Fixed, ChaosSeed,
-                         ::testing::Values(1, 2, 3, 5, 8, 13, 21, 34, 55, 89, 144, 233, 377, 610, 987, 1597));
+                         ::testing::Values(1, 2, 3, 5, 8, 13, 21, 34, 55, 89, 144, 233, 377, 610, 987, 1597, 2584,
+                                           4181, 6765, 10946, 17711, 28657, 46368, 75025));
 
 TEST(Chaos, RandomSeeds) {
     const std::uint64_t count = environmentNumber("CHAOS_RANDOM_SEEDS", 0);
