@@ -18,7 +18,7 @@ using bench::Session;
 
 constexpr int forwardedRounds = 50;  // six forwarded calls each
 constexpr int transformCount = 100;
-constexpr int bindingRounds = 50;    // a texture, a stream source and indices each
+constexpr int bindingRounds = 50;    // a texture, a stream source and indices each, all changed
 constexpr int plainDraws = 100;
 constexpr int redirectedDraws = 20;
 constexpr int queuedDraws = 40;
@@ -47,8 +47,8 @@ D3DMATERIAL8 material{};
 [[gnu::always_inline]] inline void bindings(IDirect3DDevice8* device, Session& session) {
     for (int i = 0; i < bindingRounds; ++i) {
         device->SetTexture(0, i % 2 ? &session.wideTexture : &session.narrowTexture);
-        device->SetStreamSource(0, &session.vertexBuffer, 24);
-        device->SetIndices(&session.indexBuffer, 0);
+        device->SetStreamSource(0, i % 2 ? &session.vertexBuffer : &session.otherVertexBuffer, 24);
+        device->SetIndices(i % 2 ? &session.indexBuffer : &session.otherIndexBuffer, 0);
     }
 }
 
@@ -120,7 +120,7 @@ int main(int argc, char** argv) {
     // part, calls in it, what one call is
     std::fprintf(stderr, "part forwarded %d forwarded call\n", forwardedRounds * 6);
     std::fprintf(stderr, "part transforms %d SetTransform(WORLD)\n", transformCount);
-    std::fprintf(stderr, "part bindings %d SetTexture+SetStreamSource+SetIndices\n", bindingRounds);
+    std::fprintf(stderr, "part bindings %d SetTexture+SetStreamSource+SetIndices, each changed\n", bindingRounds);
     std::fprintf(stderr, "part plain_draws %d plain draw\n", plainDraws);
     std::fprintf(stderr, "part redirected_draws %d redirected draw\n", redirectedDraws);
     std::fprintf(stderr, "part queued_draws %d queued draw\n", queuedDraws);

@@ -54,11 +54,13 @@ public:
     IDirect3DDevice8* device(Side side) const { return side == Side::library ? game_ : real_; }
 
     // Game objects: a 256-wide texture (the colour probe reads it), a 64-wide
-    // one, and one vertex and index buffer.
+    // one, and two vertex and two index buffers.
     null_runtime::NullTexture wideTexture;
     null_runtime::NullTexture narrowTexture;
     null_runtime::NullVertexBuffer vertexBuffer;
+    null_runtime::NullVertexBuffer otherVertexBuffer;
     null_runtime::NullIndexBuffer indexBuffer;
+    null_runtime::NullIndexBuffer otherIndexBuffer;
 
 private:
     null_runtime::NullDirect3D system_;

@@ -42,7 +42,8 @@ void deviceSetUp(benchmark::State& state, Side side) {
             benchmark::DoNotOptimize(session.createDevice());
         } else {
             IDirect3DDevice8* device = nullptr;
-            benchmark::DoNotOptimize(session.direct3D(side)->CreateDevice(0, D3DDEVTYPE_HAL, nullptr, 0, &params, &device));
+            IDirect3D8* system = session.direct3D(side);
+            benchmark::DoNotOptimize(system->CreateDevice(0, D3DDEVTYPE_HAL, nullptr, 0, &params, &device));
         }
     }
     if (side == Side::library) setBytesPerIteration(state, static_cast<double>(normalMapBytes() + shaderBytes()));
