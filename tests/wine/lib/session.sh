@@ -100,12 +100,13 @@ stage() {
   echo "$folder"
 }
 
-# run_demo FOLDER NAME ARGS...: runs the demo in FOLDER; its standard output,
+# run_demo FOLDER NAME ARGS...: runs the demo in FOLDER (for at most
+# $demo_timeout seconds, 900 unless set); its standard output,
 # standard error and exit status land in FOLDER/NAME.out, .err and .status.
 run_demo() {
   local folder=$1 name=$2
   shift 2
-  (cd "$folder" && timeout 900 "$loader" ./demo.exe "$@" >"$name.out" 2>"$name.err"; echo $? >"$name.status")
+  (cd "$folder" && timeout "${demo_timeout:-900}" "$loader" ./demo.exe "$@" >"$name.out" 2>"$name.err"; echo $? >"$name.status")
   # Text-mode streams end Windows lines with CR LF.
   sed -i 's/\r$//' "$folder/$name.out" "$folder/$name.err"
 }
