@@ -94,13 +94,17 @@ inline bool scriptable(const char* method) {
     return name != "AddRef" && name != "Release";
 }
 
-// Runtime faults that leave the library nothing but its fatal box are not
-// injected: creating the device and the reflection target's level.
+// Runtime faults are not injected where they leave the library nothing to do
+// but its fatal box (device set-up, the reflection target's level at Reset),
+// nor into the unbinding of the reflection at loss: a runtime that refuses to
+// unbind a texture refuses the game's Reset whatever the library does.
 inline bool faultAllowed(const char* method, std::uint32_t fault) {
     const std::string name = method;
     if (name == "CreateDevice") return false;
     const std::string faulty = runtimeFaults[fault];
-    return !(name == "Reset" && (faulty == "GetSurfaceLevel" || faulty == "GetDesc"));
+    const bool loss = name == "Reset" || name == "TestCooperativeLevel";
+    return !(name == "Reset" && (faulty == "GetSurfaceLevel" || faulty == "GetDesc")) &&
+           !(loss && faulty == "SetTexture");
 }
 
 template <class Result>
