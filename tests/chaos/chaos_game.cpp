@@ -5,6 +5,7 @@
 
 #include "chaos_choices.h"
 #include "interception/direct3d_create.h"
+#include "library_fixture.h"
 #include "platform/os_native.h"
 #include "water/effect_state.h"
 
@@ -17,14 +18,8 @@ namespace {
 
 // A windowed swap chain of the given size, with or without a depth buffer.
 D3DPRESENT_PARAMETERS presentation(UINT width, UINT height, bool depth) {
-    D3DPRESENT_PARAMETERS params{};
-    params.BackBufferWidth = width;
-    params.BackBufferHeight = height;
-    params.BackBufferFormat = D3DFMT_X8R8G8B8;
-    params.SwapEffect = D3DSWAPEFFECT_DISCARD;
-    params.Windowed = 1;
+    D3DPRESENT_PARAMETERS params = d3d8water::testing::LibraryTest::presentParameters(width, height);
     params.EnableAutoDepthStencil = depth;
-    params.AutoDepthStencilFormat = D3DFMT_D24S8;
     return params;
 }
 

@@ -46,6 +46,8 @@ protected:
         return device;
     }
 
+public:
+    // Windowed, with an automatic depth buffer (the chaos game uses this too).
     static D3DPRESENT_PARAMETERS presentParameters(UINT width, UINT height) {
         D3DPRESENT_PARAMETERS params{};
         params.BackBufferWidth = width;
@@ -58,6 +60,7 @@ protected:
         return params;
     }
 
+protected:
     // Log names for the effect's own fields, whose addresses the library passes.
     void nameEffectFields() {
         EffectState& s = effectState;
